@@ -47,18 +47,18 @@ def warn_about_leftover_emulation():
 class WinePrefix:
     """A new Wine prefix with a persistent wineserver, removed on exit."""
 
-    def __init__(self, wine=WINE64, boot_timeout=300, run_timeout=60, keep=None):
+    def __init__(self, wine=WINE64, boot_timeout=300, run_timeout=60, under_emulation=False):
         self.wine = wine
         self.boot_timeout = boot_timeout
         self.run_timeout = run_timeout
-        self.keep = keep  # a path to reuse instead of a throwaway prefix
+        self.under_emulation = under_emulation  # the WoW64 stage boots this way on purpose
         self.path = None
         self.env = None
 
     def __enter__(self):
-        if self.keep is None:
+        if not self.under_emulation:
             warn_about_leftover_emulation()
-        self.path = self.keep or tempfile.mkdtemp(prefix="tollvane-wine-")
+        self.path = tempfile.mkdtemp(prefix="tollvane-wine-")
         self.env = dict(os.environ)
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "PROMPT"):
             self.env.pop(name, None)
@@ -89,17 +89,16 @@ class WinePrefix:
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         except subprocess.TimeoutExpired:
             pass
-        if self.keep is None:
-            shutil.rmtree(self.path, ignore_errors=True)
+        shutil.rmtree(self.path, ignore_errors=True)
 
-    def run(self, program, args, prompt=None, extra_env=None, timeout=None):
+    def run(self, program, args, prompt=None, extra_env=None, timeout=None, wine_loader=None):
         """Runs program with no console and stdin closed. Returns
         (exit status, stdout with CRLF folded to LF, stderr)."""
         env = dict(self.env)
         if prompt is not None:
             env["PROMPT"] = prompt
         env.update(extra_env or {})
-        return self._run([self.wine, program, *args], env, timeout)
+        return self._run([wine_loader or self.wine, program, *args], env, timeout)
 
     def _run(self, command, env, timeout=None):
         # Files, not pipes: a Wine service started by this run would hold a
