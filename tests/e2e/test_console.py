@@ -19,6 +19,7 @@ EXE = None
 WHITE, GREEN, RED, DEFAULT = "97", "92", "91", "39"
 SGR = re.compile(r"\x1b\[([0-9;]*)m")
 END = "END-OF-RUN"
+AFTER = "AFTER-TOLLVANE"
 
 
 def coloured_screen(captured):
@@ -84,12 +85,15 @@ class ConsoleTest(unittest.TestCase):
 
     def start(self, name, args, prompt="$P$G"):
         """Runs Tollvane on the console of a new tmux window. The shell prints
-        START before it and, once the console has settled, END after it."""
+        START before it and, once the console has settled, END after it.
+        With a prompt, Tollvane runs inside cmd, which then echoes AFTER on
+        the same console in whatever colour Tollvane left behind."""
         run = ["env", "-u", "PROMPT", "WINEPREFIX=" + self.prefix.path, "WINEDEBUG=-all",
-               "WINEDLLOVERRIDES=mscoree,mshtml="]
-        if prompt is not None:
-            run.append("PROMPT=" + prompt)
-        run += [WINE64, EXE, *args]
+               "WINEDLLOVERRIDES=mscoree,mshtml=", WINE64]
+        if prompt is None:
+            run += [EXE, *args]
+        else:
+            run += ["cmd", "/c", "Z:" + EXE.replace("/", "\\"), *args, "&", "echo", AFTER]
         command = "printf 'START\\n'; %s; sleep 1; printf '%s\\n'; sleep 600" % (
             shlex.join(run), END)
         self.terminal.start(name, "sh -c " + shlex.quote(command))
@@ -105,8 +109,11 @@ class ConsoleTest(unittest.TestCase):
         seen = {colours[i] for i in range(at, at + len(needle)) if not text[i].isspace()}
         self.assertEqual(seen, {colour}, "colour of %r" % needle)
 
-    def assertBannerAndEnds(self, screen):
+    def assertBannerAndEnds(self, screen, through_cmd=True):
         self.assertColour(screen, "START", DEFAULT)
+        if through_cmd:
+            # Tollvane put the console's word back before it ended.
+            self.assertColour(screen, AFTER, DEFAULT)
         self.assertColour(screen, "*" * 64, WHITE)
         self.assertColour(screen, "Tollvane v1.5 by Quenlight", WHITE)
         self.assertColour(screen, "https://www.quenlight.com/tollvane/", WHITE)
@@ -150,7 +157,7 @@ class ConsoleTest(unittest.TestCase):
         self.assertNotIn(END, self.terminal.capture("wait"), "ended without a key press")
         self.terminal.tmux("send-keys", "-t", "wait", "Q")
         screen = coloured_screen(self.terminal.wait_for("wait", END))
-        self.assertBannerAndEnds(screen)
+        self.assertBannerAndEnds(screen, through_cmd=False)
         self.assertColour(screen, "This is a console application. Kindly Run it from the CMD Prompt!", RED)
         self.assertColour(screen, "Press any key to exit....", RED)
         self.assertNotIn("Q", screen[0].split("Press any key to exit....")[1], "the key was echoed")

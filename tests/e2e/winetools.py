@@ -47,11 +47,13 @@ def warn_about_leftover_emulation():
 class WinePrefix:
     """A new Wine prefix with a persistent wineserver, removed on exit."""
 
-    def __init__(self, wine=WINE64, boot_timeout=300, run_timeout=60, under_emulation=False):
+    def __init__(self, wine=WINE64, boot_timeout=300, run_timeout=60, under_emulation=False,
+                 env=None):
         self.wine = wine
         self.boot_timeout = boot_timeout
         self.run_timeout = run_timeout
         self.under_emulation = under_emulation  # the WoW64 stage boots this way on purpose
+        self.extra_env = env or {}
         self.path = None
         self.env = None
 
@@ -67,6 +69,7 @@ class WinePrefix:
             WINEDEBUG="-all",
             WINEDLLOVERRIDES="mscoree,mshtml=",
         )
+        self.env.update(self.extra_env)
         try:
             # Started first, so that it is this server that stays up.
             subprocess.run(["wineserver", "-p"], env=self.env, timeout=30, check=True)
