@@ -37,4 +37,4 @@ if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
 fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt-get install -y -qq "${missing[@]}" >/dev/null

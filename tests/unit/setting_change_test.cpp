@@ -103,17 +103,7 @@ TEST_F(SettingChangeTest, DecidesByTheValueItReads) {
 }
 
 TEST_F(SettingChangeTest, CreatesTheKeyWithTheDocumentedArguments) {
-  struct Case {
-    const char* name;
-    fake::Wow64 wow64;
-    std::uint32_t access;
-  };
-  const Case cases[] = {
-      {"no IsWow64Process", fake::Wow64::kNoIsWow64Process, 0x2001F},
-      {"IsWow64Process says FALSE", fake::Wow64::kFalse, 0x2001F},
-      {"IsWow64Process says TRUE", fake::Wow64::kTrue, 0x2011F},
-  };
-  for (const Case& c : cases) {
+  for (const expected::Wow64Case& c : expected::kWow64Cases) {
     SCOPED_TRACE(c.name);
     fake::Reset();
     fake::Fake().wow64 = c.wow64;

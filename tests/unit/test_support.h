@@ -38,6 +38,18 @@ inline const std::string kInvalidCount =
 inline const std::string kChecking =
     "\n\n\n [*] Checking for the current status of Automatic Reboot Setting";
 
+// The access mask asked for the crash-control key, by what IsWow64Process says.
+struct Wow64Case {
+  const char* name;
+  fake::Wow64 wow64;
+  std::uint32_t access;
+};
+constexpr Wow64Case kWow64Cases[] = {
+    {"no IsWow64Process", fake::Wow64::kNoIsWow64Process, 0x2001F},
+    {"IsWow64Process says FALSE", fake::Wow64::kFalse, 0x2001F},
+    {"IsWow64Process says TRUE", fake::Wow64::kTrue, 0x2011F},
+};
+
 // The help screen as printed on a console whose word is not white or green.
 inline std::vector<fake::Piece> HelpPieces() {
   return {{kBannerHelpForm, kBrightWhite}, {kHelpBody, kBrightGreen}};
