@@ -102,7 +102,7 @@ TEST_F(SettingChangeTest, DecidesByTheValueItReads) {
   }
 }
 
-TEST_F(SettingChangeTest, CreatesTheKeyWithTheDocumentedArguments) {
+TEST_F(SettingChangeTest, CreatesTheKeyWithExactlyTheseArguments) {
   for (const expected::Wow64Case& c : expected::kWow64Cases) {
     SCOPED_TRACE(c.name);
     fake::Reset();
