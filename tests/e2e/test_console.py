@@ -12,7 +12,6 @@ import sys
 import time
 import unittest
 
-import texts
 from winetools import WINE64, WinePrefix
 
 EXE = None
