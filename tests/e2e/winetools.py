@@ -121,17 +121,17 @@ class WinePrefix:
     def delete_crash_control(self):
         self.reg("delete", CRASH_CONTROL_KEY, "/f")
 
-    def set_auto_reboot(self, reg_type, data):
-        status, out = self.reg("add", CRASH_CONTROL_KEY, "/v", "AutoReboot", "/t", reg_type,
-                               "/d", data, "/f")
+    def _reg_add(self, *args):
+        status, out = self.reg("add", CRASH_CONTROL_KEY, *args, "/f")
         if status != 0:
             raise RuntimeError("reg add failed: " + out)
 
+    def set_auto_reboot(self, reg_type, data):
+        self._reg_add("/v", "AutoReboot", "/t", reg_type, "/d", data)
+
     def create_empty_crash_control(self):
         self.delete_crash_control()
-        status, out = self.reg("add", CRASH_CONTROL_KEY, "/f")
-        if status != 0:
-            raise RuntimeError("reg add failed: " + out)
+        self._reg_add()
 
     def auto_reboot(self, wine=None):
         """(type, data) of AutoReboot as reg.exe shows it, or None when the

@@ -63,11 +63,7 @@ TEST_F(AppTest, InvalidInputGetsHelpAndRedErrorAndNoRegistryCall) {
       fake::Reset();
       fake::SetDword(1);
       fake::Fake().attributes = static_cast<std::uint16_t>(start);
-      std::vector<std::string> storage{"Tollvane.exe"};
-      for (const char* argument : c.arguments) storage.push_back(argument);
-      std::vector<char*> argv;
-      for (std::string& argument : storage) argv.push_back(argument.data());
-      EXPECT_EQ(RunTollvane(static_cast<int>(argv.size()), argv.data()), 0);
+      RunWith(c.arguments);
 
       std::vector<Piece> pieces = expected::HelpPieces();
       pieces.push_back({c.error, expected::kBrightRed});

@@ -67,9 +67,9 @@ TEST_F(FaultSweepTest, EveryRegistryCallFailedWithEveryCode) {
                                       << " fails with " << code);
       fake::Reset();
       fake::Fake().attributes = kStart;
-      // The opposite of what is asked for, so a change has to write.
+      // The opposite of what a change asks for, so it has to write; "-s" reads 1.
       const bool enable = row.argument[0] == '1';
-      fake::SetDword(row.argument[0] == '-' ? 1 : (enable ? 0 : 1));
+      fake::SetDword(enable ? 0 : 1);
       fake::Fake().failures[row.failing] = code;
       RunWith({row.argument});
 

@@ -2,7 +2,6 @@
 // out here rather than taken from the product, so a wrong character shows.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -59,7 +58,7 @@ inline std::vector<fake::Piece> HelpPieces() {
 
 // Runs the whole tool with these arguments after the program path; expects
 // exit status 0.
-inline void RunWith(std::initializer_list<const char*> arguments) {
+inline void RunWith(const std::vector<const char*>& arguments) {
   std::vector<std::string> storage{"C:\\Tools\\Tollvane.exe"};
   storage.insert(storage.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
